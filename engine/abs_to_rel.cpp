@@ -56,9 +56,15 @@ int absToRel(WorkingPath base, WorkingPath target, ResultWriter& result, const T
   for (int i = 0; i < dot_count; ++i) result.appendLiteral("../");
   if (sameDirectory) result.put('.');
   // The remaining segments of the path to convert, each followed by '/'. Empty ones leave doubled
-  // separators; ".." is not interpreted.
-  for (int i = matchCount; i <= dirIndex; ++i) {
-    result.append(directories.segment[i]);
+  // separators; ".." is not interpreted. They lie one after another in the cut working copy, each ended
+  // by the NUL that replaced its separator: copy them in one piece, then put the separators back.
+  if (matchCount <= dirIndex) {
+    const char* rest = directories.segment[matchCount];
+    const size_t restAt = result.length();
+    result.appendBytes(rest, static_cast<size_t>(target.text + target.length - rest));
+    for (int i = matchCount + 1; i <= dirIndex; ++i) {
+      result.replaceAt(restAt + static_cast<size_t>(directories.segment[i] - 1 - rest), '/');
+    }
     result.put('/');
   }
 

@@ -20,10 +20,14 @@ class ResultWriter {
   void appendLiteral(const char (&literal)[N]) {
     for (size_t i = 0; i + 1 < N; ++i) put(literal[i]);
   }
-  void append(const char* text) {
-    const size_t n = std::strlen(text);
-    if (length_ < room_) std::memcpy(out_ + length_, text, n < room_ - length_ ? n : room_ - length_);
+  void append(const char* text) { appendBytes(text, std::strlen(text)); }
+  void appendBytes(const char* bytes, size_t n) {
+    if (length_ < room_) std::memcpy(out_ + length_, bytes, n < room_ - length_ ? n : room_ - length_);
     length_ += n;
+  }
+  // Replaces byte i of the result, which must already be counted.
+  void replaceAt(size_t i, char c) {
+    if (i < length_ && i < room_) out_[i] = c;
   }
 
   // The result's full length, whether or not all of it fits.
