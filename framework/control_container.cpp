@@ -1,0 +1,3 @@
+#include "framework/control_container.h"
+
+void AfxEnableControlContainer() {}
