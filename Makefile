@@ -26,10 +26,11 @@ test: build
 	cd $(WIN32) && ctest --output-on-failure
 
 run: build
-	$(NATIVE)/trailwick-convert --rel-to-abs /var/log ../www/html/index.html
+	./scripts/run-trailwick
 
 bench: build
 	$(NATIVE)/convert_bench
+	./scripts/measure-startup
 
 clean:
 	rm -rf build
