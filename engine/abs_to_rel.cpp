@@ -1,15 +1,18 @@
 #include "engine/abs_to_rel.h"
 
+#include <cstring>
+
 #include "engine/convert_path.h"
 #include "engine/trace_texts.h"
 #include "engine/working_path.h"
 
 namespace {
 
-// Byte-for-byte equality of two segments; inline, since segments are short.
-bool sameSegment(const char* a, const char* b) {
-  while (*a != '\0' && *a == *b) ++a, ++b;
-  return *a == *b;
+// The length of segment k of a table whose last index is `lastIndex`, for a path that ends at `end`.
+// A segment ends where the next one begins, less the NUL that replaced the separator between them.
+size_t segmentLength(const SegmentTable& table, int k, int lastIndex, const char* end) {
+  const char* next = k < lastIndex ? table.segment[k + 1] - 1 : end;
+  return static_cast<size_t>(next - table.segment[k]);
 }
 
 }  // namespace
@@ -28,7 +31,8 @@ int absToRel(WorkingPath base, WorkingPath target, ResultWriter& result, const T
   const int start = baseIsAbsolute ? 1 : 0;
   SegmentTable directories, baseDirectories;
   const int dirIndex = splitPath(target.text, start, directories);
-  int dirbaseIndex = splitPath(base.text, start, baseDirectories);
+  const int baseLastIndex = splitPath(base.text, start, baseDirectories);
+  int dirbaseIndex = baseLastIndex;
   printSegments(trace, "baseDirectories[%d] = %s\n", baseDirectories, dirbaseIndex);
   printSegments(trace, "directories[%d] = %s\n", directories, dirIndex);
 
@@ -36,10 +40,16 @@ int absToRel(WorkingPath base, WorkingPath target, ResultWriter& result, const T
   // leave -1: the base "/" has no segments.) A trailing '/' on the path to convert stays in play.
   if (baseEndsWithSeparator) --dirbaseIndex;
 
-  // The run of leading segments both paths share; empty segments compare equal.
+  // The run of leading segments both paths share, compared byte for byte; empty segments compare equal.
   int matchCount = 0;
-  while (matchCount <= dirIndex && matchCount <= dirbaseIndex &&
-         sameSegment(directories.segment[matchCount], baseDirectories.segment[matchCount])) {
+  const char* const targetEnd = target.text + target.length;
+  const char* const baseEnd = base.text + base.length;
+  while (matchCount <= dirIndex && matchCount <= dirbaseIndex) {
+    const size_t length = segmentLength(directories, matchCount, dirIndex, targetEnd);
+    if (length != segmentLength(baseDirectories, matchCount, baseLastIndex, baseEnd) ||
+        std::memcmp(directories.segment[matchCount], baseDirectories.segment[matchCount], length) != 0) {
+      break;
+    }
     ++matchCount;
   }
 
@@ -53,7 +63,7 @@ int absToRel(WorkingPath base, WorkingPath target, ResultWriter& result, const T
   // the root rather than a place below the base: "./" goes in front instead.
   if (dot_count == 0 && !sameDirectory && directories.segment[matchCount][0] == '\0') result.put('.');
 
-  for (int i = 0; i < dot_count; ++i) result.appendLiteral("../");
+  result.appendRepeated("../", dot_count);
   if (sameDirectory) result.put('.');
   // The remaining segments of the path to convert, each followed by '/'. Empty ones leave doubled
   // separators; ".." is not interpreted. They lie one after another in the cut working copy, each ended
@@ -61,7 +71,7 @@ int absToRel(WorkingPath base, WorkingPath target, ResultWriter& result, const T
   if (matchCount <= dirIndex) {
     const char* rest = directories.segment[matchCount];
     const size_t restAt = result.length();
-    result.appendBytes(rest, static_cast<size_t>(target.text + target.length - rest));
+    result.appendBytes(rest, static_cast<size_t>(targetEnd - rest));
     for (int i = matchCount + 1; i <= dirIndex; ++i) {
       result.replaceAt(restAt + static_cast<size_t>(directories.segment[i] - 1 - rest), '/');
     }

@@ -15,10 +15,19 @@ class ResultWriter {
     if (length_ < room_) out_[length_] = c;
     ++length_;
   }
-  // A string literal: its length is known, so the copy is a few moves.
+  // `literal` `times` over, as "../" for each step up. The loop keeps its state in locals: a store
+  // through the char buffer could otherwise alias the members and force a reload per byte.
   template <size_t N>
-  void appendLiteral(const char (&literal)[N]) {
-    for (size_t i = 0; i + 1 < N; ++i) put(literal[i]);
+  void appendRepeated(const char (&literal)[N], int times) {
+    char* const out = out_;
+    const size_t room = room_;
+    size_t length = length_;
+    for (int t = 0; t < times; ++t) {
+      for (size_t i = 0; i + 1 < N; ++i, ++length) {
+        if (length < room) out[length] = literal[i];
+      }
+    }
+    length_ = length;
   }
   void append(const char* text) { appendBytes(text, std::strlen(text)); }
   void appendBytes(const char* bytes, size_t n) {
