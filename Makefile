@@ -3,6 +3,7 @@
 NATIVE := build/native
 WIN32  := build/win32
 JOBS   ?= 2
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps build native win32 test run bench clean
 
