@@ -23,6 +23,13 @@ int usageError(const char* reason, const char* detail) {
   return kExitUsage;
 }
 
+// The mode an option names, or 0 when it names none.
+int modeOption(const char* arg) {
+  if (std::strcmp(arg, "--abs-to-rel") == 0) return MODE_ABS_TO_REL;
+  if (std::strcmp(arg, "--rel-to-abs") == 0) return MODE_REL_TO_ABS;
+  return 0;
+}
+
 int refuse(const char* message) {
   std::fprintf(stderr, "%s\n", message);
   return kExitRefused;
@@ -45,8 +52,7 @@ int main(int argc, char** argv) {
       } else if (std::strcmp(arg, "--help") == 0) {
         std::fputs(kUsage, stdout);
         return kExitOk;
-      } else if (std::strcmp(arg, "--abs-to-rel") == 0 || std::strcmp(arg, "--rel-to-abs") == 0) {
-        const int chosen = arg[2] == 'a' ? MODE_ABS_TO_REL : MODE_REL_TO_ABS;
+      } else if (const int chosen = modeOption(arg)) {
         if (mode != 0 && mode != chosen) return usageError("--abs-to-rel and --rel-to-abs exclude each other", "");
         mode = chosen;
       } else if (std::strcmp(arg, "-q") == 0 || std::strcmp(arg, "--quiet") == 0) {
