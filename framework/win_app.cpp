@@ -102,7 +102,7 @@ void CWinApp::OnHelp() {
 void CWinApp::WinHelp(DWORD_PTR data, UINT command) {
   HWND owner = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
   if (!CallHelpEngine(owner, m_strHelpFilePath, command, data))
-    AfxMessageBox(kHelpLaunchFailed, MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(kHelpLaunchFailed, MB_OK);
 }
 
 BOOL CWinApp::CallHelpEngine(HWND owner, const char* helpFile, UINT command, DWORD_PTR data) {

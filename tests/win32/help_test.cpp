@@ -24,6 +24,7 @@ void expectHelpFailureBox(const Ui& ui) {
   EXPECT_EQ(box.caption, testApp().m_strAppName.GetString());
   EXPECT_EQ(box.texts, std::vector<std::string>{"ﾍﾙﾌﾟの起動に失敗しました。"});
   EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(box.icon, nullptr);  // a plain message, with no icon of its own
 }
 
 }  // namespace
