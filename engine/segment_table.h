@@ -8,6 +8,10 @@
 #include <cstddef>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/trace.h"
 
 // The most segments a path of `length` bytes can split into: one more than its separators.
@@ -28,12 +32,30 @@ template <int Capacity>
 int splitPath(char* path, int start, SegmentTableOf<Capacity>& table) {
   char* p = path;
   for (int skipped = 0; skipped < start && *p != '\0'; ++skipped) ++p;  // never past the terminator
+  char* const end = p + std::strlen(p);
   int last = 0;
   table.segment[0] = p;
-  for (char* separator; (separator = std::strchr(p, '/')) != nullptr; p = separator + 1) {
-    if (last + 1 >= Capacity) break;
-    *separator = '\0';
-    table.segment[++last] = separator + 1;
+  // Cuts at the separator at `at`; false when the table is full.
+  auto cut = [&](char* at) {
+    if (last + 1 >= Capacity) return false;
+    *at = '\0';
+    table.segment[++last] = at + 1;
+    return true;
+  };
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: a mask with one bit per '/' byte, then one cut per bit. Segments are short,
+  // so this beats a search call per segment.
+  const __m128i slash = _mm_set1_epi8('/');
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, slash))); mask != 0;
+         mask &= mask - 1) {
+      if (!cut(p + __builtin_ctz(mask))) return last;
+    }
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == '/' && !cut(p)) return last;
   }
   return last;
 }

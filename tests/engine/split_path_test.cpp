@@ -1,5 +1,6 @@
 // Splitting a path into its segments, and listing a table in the trace.
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,27 @@ TEST(SplitPath, SegmentsAndLastIndex) {
     int lastIndex = -2;
     EXPECT_EQ(split(c.path, c.start, &lastIndex), c.segments) << '"' << c.path << "\" from " << c.start;
     EXPECT_EQ(lastIndex, static_cast<int>(c.segments.size()) - 1) << c.path;
+  }
+}
+
+// The splitter reads long paths in blocks: separators on and around block edges, and paths that end
+// inside, at and past a block, must split exactly as a plain search for '/' does.
+TEST(SplitPath, SeparatorsAtEveryPositionOfLongerPaths) {
+  std::mt19937 rng(16);
+  for (size_t length = 0; length <= 70; ++length) {
+    for (int pattern = 0; pattern < 8; ++pattern) {
+      std::string path(length, 'x');
+      for (char& c : path) {
+        if (rng() % 4 == 0) c = '/';
+      }
+      std::vector<std::string> expected(1);
+      for (char c : path) {
+        if (c == '/') expected.emplace_back();
+        else expected.back() += c;
+      }
+      int lastIndex = 0;
+      EXPECT_EQ(split(path, 0, &lastIndex), expected) << '"' << path << '"';
+    }
   }
 }
 
